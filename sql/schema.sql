@@ -1,0 +1,115 @@
+-- The database app_reg of VE Zorozo: the three registers, the generic result
+-- table kwbrowse and the login table reg_lozinke.
+-- A record text field of n bytes holds n-1 characters: its column is VARCHAR(n-1).
+CREATE DATABASE IF NOT EXISTS app_reg CHARACTER SET utf8mb4 COLLATE utf8mb4_unicode_ci;
+USE app_reg;
+
+CREATE TABLE IF NOT EXISTS reg_oprema (
+    idp INT NOT NULL AUTO_INCREMENT,
+    kor VARCHAR(19) NOT NULL DEFAULT '',
+    inv_broj VARCHAR(20) NOT NULL DEFAULT '',
+    lokacija VARCHAR(32) NOT NULL DEFAULT '',
+    radnajedinica VARCHAR(132) NOT NULL DEFAULT '',
+    djelatnik VARCHAR(132) NOT NULL DEFAULT '',
+    opis_radnog_mjesta VARCHAR(132) NOT NULL DEFAULT '',
+    vrsta_racunala VARCHAR(32) NOT NULL DEFAULT '',
+    naziv_racunala VARCHAR(32) NOT NULL DEFAULT '',
+    sifra_računala VARCHAR(32) NOT NULL DEFAULT '',
+    sn_racunala VARCHAR(32) NOT NULL DEFAULT '',
+    procesor VARCHAR(32) NOT NULL DEFAULT '',
+    memorija VARCHAR(32) NOT NULL DEFAULT '',
+    memorijatip VARCHAR(32) NOT NULL DEFAULT '',
+    tvrdidisk VARCHAR(32) NOT NULL DEFAULT '',
+    inv_broj_monitor VARCHAR(32) NOT NULL DEFAULT '',
+    monitor_vrsta VARCHAR(32) NOT NULL DEFAULT '',
+    monitor_proizvodac VARCHAR(32) NOT NULL DEFAULT '',
+    monitor_velicina VARCHAR(32) NOT NULL DEFAULT '',
+    sn_monitora VARCHAR(32) NOT NULL DEFAULT '',
+    inv_broj_printer VARCHAR(32) NOT NULL DEFAULT '',
+    printer_proizvodac VARCHAR(32) NOT NULL DEFAULT '',
+    printer VARCHAR(32) NOT NULL DEFAULT '',
+    sn_printer VARCHAR(32) NOT NULL DEFAULT '',
+    os VARCHAR(32) NOT NULL DEFAULT '',
+    oskey VARCHAR(45) NOT NULL DEFAULT '',
+    office VARCHAR(45) NOT NULL DEFAULT '',
+    officekey VARCHAR(45) NOT NULL DEFAULT '',
+    antivirus VARCHAR(45) NOT NULL DEFAULT '',
+    inv_broj_ostalo_1 VARCHAR(45) NOT NULL DEFAULT '',
+    ostalo_1_naziv VARCHAR(45) NOT NULL DEFAULT '',
+    inv_broj_ostalo_2 VARCHAR(45) NOT NULL DEFAULT '',
+    ostalo_2_naziv VARCHAR(45) NOT NULL DEFAULT '',
+    popis_aplikacija VARCHAR(6000) NOT NULL DEFAULT '',
+    auto_popis VARCHAR(6000) NOT NULL DEFAULT '',
+    dir_za_arhivu VARCHAR(255) NOT NULL DEFAULT '',
+    datum_zadnje_arhive VARCHAR(32) NOT NULL DEFAULT '',
+    ts TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP ON UPDATE CURRENT_TIMESTAMP,
+    zavrsno INT NOT NULL DEFAULT 0,
+    nedovrseno INT NOT NULL DEFAULT 0,
+    napomena VARCHAR(244) NOT NULL DEFAULT '',
+    prijava VARCHAR(44) NOT NULL DEFAULT '',
+    rdc VARCHAR(44) NOT NULL DEFAULT '',
+    PRIMARY KEY (idp),
+    KEY kkor (kor)
+) ENGINE=InnoDB ROW_FORMAT=DYNAMIC DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE IF NOT EXISTS reg_zezido (
+    idp INT NOT NULL AUTO_INCREMENT,
+    kor VARCHAR(5) NOT NULL DEFAULT '',
+    inv_broj VARCHAR(20) NOT NULL DEFAULT '',
+    lokacija VARCHAR(32) NOT NULL DEFAULT '',
+    radnajedinica VARCHAR(32) NOT NULL DEFAULT '',
+    djelatnik VARCHAR(32) NOT NULL DEFAULT '',
+    popis_arhive VARCHAR(2000) NOT NULL DEFAULT '',
+    vrsta_arhive VARCHAR(2000) NOT NULL DEFAULT '',
+    datum_zadnje_arhive VARCHAR(32) NOT NULL DEFAULT '',
+    datum_pred_zadnje_arhive VARCHAR(32) NOT NULL DEFAULT '',
+    opis VARCHAR(5000) NOT NULL DEFAULT '',
+    ts DATETIME NULL DEFAULT CURRENT_TIMESTAMP,
+    PRIMARY KEY (idp),
+    KEY kkor (kor)
+) ENGINE=InnoDB ROW_FORMAT=DYNAMIC DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE IF NOT EXISTS reg_zezido_log (
+    idp INT NOT NULL AUTO_INCREMENT,
+    kor VARCHAR(5) NOT NULL DEFAULT '',
+    inv_broj VARCHAR(20) NOT NULL DEFAULT '',
+    lokacija VARCHAR(32) NOT NULL DEFAULT '',
+    radnajedinica VARCHAR(32) NOT NULL DEFAULT '',
+    djelatnik VARCHAR(32) NOT NULL DEFAULT '',
+    ts DATETIME NULL DEFAULT CURRENT_TIMESTAMP,
+    PRIMARY KEY (idp),
+    KEY kkor (kor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+CREATE TABLE IF NOT EXISTS kwbrowse (
+    p1 VARCHAR(221) NOT NULL DEFAULT '', p2 VARCHAR(221) NOT NULL DEFAULT '',
+    p3 VARCHAR(221) NOT NULL DEFAULT '', p4 VARCHAR(221) NOT NULL DEFAULT '',
+    p5 VARCHAR(221) NOT NULL DEFAULT '', p6 VARCHAR(221) NOT NULL DEFAULT '',
+    p7 VARCHAR(221) NOT NULL DEFAULT '', p8 VARCHAR(221) NOT NULL DEFAULT '',
+    p9 VARCHAR(221) NOT NULL DEFAULT '', p10 VARCHAR(221) NOT NULL DEFAULT '',
+    p11 VARCHAR(221) NOT NULL DEFAULT '', p12 VARCHAR(221) NOT NULL DEFAULT '',
+    p13 VARCHAR(221) NOT NULL DEFAULT '', p14 VARCHAR(221) NOT NULL DEFAULT '',
+    p15 VARCHAR(221) NOT NULL DEFAULT '', p16 VARCHAR(221) NOT NULL DEFAULT '',
+    p17 VARCHAR(221) NOT NULL DEFAULT '', p18 VARCHAR(221) NOT NULL DEFAULT '',
+    p19 VARCHAR(221) NOT NULL DEFAULT '', p20 VARCHAR(221) NOT NULL DEFAULT '',
+    p21 VARCHAR(221) NOT NULL DEFAULT '', p22 VARCHAR(221) NOT NULL DEFAULT '',
+    p23 VARCHAR(221) NOT NULL DEFAULT '', p24 VARCHAR(221) NOT NULL DEFAULT '',
+    p25 VARCHAR(221) NOT NULL DEFAULT '', p26 VARCHAR(221) NOT NULL DEFAULT '',
+    p27 VARCHAR(221) NOT NULL DEFAULT '', p28 VARCHAR(221) NOT NULL DEFAULT '',
+    p29 VARCHAR(221) NOT NULL DEFAULT '', p30 VARCHAR(221) NOT NULL DEFAULT '',
+    p31 VARCHAR(221) NOT NULL DEFAULT '', p32 VARCHAR(221) NOT NULL DEFAULT '',
+    p33 VARCHAR(221) NOT NULL DEFAULT '', p34 VARCHAR(221) NOT NULL DEFAULT '',
+    p35 VARCHAR(221) NOT NULL DEFAULT '',
+    idp INT NOT NULL AUTO_INCREMENT,
+    PRIMARY KEY (idp)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
+
+-- Login users. Passwords compare letter for letter (binary collation).
+CREATE TABLE IF NOT EXISTS reg_lozinke (
+    id INT NOT NULL AUTO_INCREMENT,
+    username VARCHAR(50) NOT NULL,
+    zaporka VARCHAR(50) COLLATE utf8mb4_bin NOT NULL,
+    ovlasti INT NULL,
+    PRIMARY KEY (id),
+    KEY kusername (username)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_unicode_ci;
