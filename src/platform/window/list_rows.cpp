@@ -1,0 +1,1 @@
+#include "platform/window/list_rows.h"

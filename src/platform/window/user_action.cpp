@@ -1,0 +1,1 @@
+#include "platform/window/user_action.h"
