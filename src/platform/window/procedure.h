@@ -45,6 +45,10 @@ std::string current_procedure_name();
 bool wait_until_idle(std::chrono::milliseconds timeout);
 // True once every procedure thread has ended.
 bool wait_until_ended(std::chrono::milliseconds timeout);
+// A backend that answers a dialog calls this just before resolving the answer,
+// so that wait_until_idle() does not take the procedure for idle until it has
+// handled the answer.
+void answer_coming(ProcedureId procedure);
 // Procedure threads started and not yet ended.
 int running_procedures();
 

@@ -21,6 +21,7 @@
 #include "platform/window/list_rows.h"
 #include "platform/window/window_core.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -135,10 +136,13 @@ public:
 private:
     friend class ListRef;
     template <class F> void change(F&& f);
-    void apply(const UserAction& a, std::optional<Event>& out);
+    template <class F> auto read(F&& f) const;
+    std::optional<Event> apply(const UserAction& a);
+    void set_busy(bool busy);
 
     std::shared_ptr<WindowCore> core_;
     bool closing_ = false;
+    std::chrono::steady_clock::time_point next_tick_{};
 };
 
 } // namespace zorozo::window

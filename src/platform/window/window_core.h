@@ -24,7 +24,7 @@ namespace detail {
 class ProcedureContext;
 }
 
-class WindowCore {
+class WindowCore : public std::enable_shared_from_this<WindowCore> {
 public:
     WindowCore(std::shared_ptr<const WindowDef> def,
                std::shared_ptr<detail::ProcedureContext> owner);
