@@ -41,6 +41,7 @@ inline constexpr std::uint32_t bold = 1;
 inline constexpr std::uint32_t italic = 2;
 inline constexpr std::uint32_t underline = 4;
 inline constexpr std::uint32_t strikeout = 8;
+inline constexpr std::uint32_t semibold = 16; // between regular and bold
 } // namespace font_style
 
 // An empty name or a size of 0 takes the window's font for that part.
