@@ -6,6 +6,7 @@
 #include "platform/window/procedure_context.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zorozo::window {
 namespace {
@@ -773,9 +774,10 @@ void ListRef::set_rows(ListRowsPtr rows) {
     if (!rows) {
         rows = std::make_shared<const ListRows>();
     }
+    ListRowsPtr old; // released after the lock: freeing a large snapshot takes time
     window_->change([&](WindowState& s) {
         if (auto* l = list_at(s, control_)) {
-            l->rows = std::move(rows);
+            old = std::exchange(l->rows, std::move(rows));
             ++l->rows_version;
             l->current_row = std::min<int>(l->current_row, static_cast<int>(l->rows->size()));
         }
