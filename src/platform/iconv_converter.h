@@ -4,7 +4,6 @@
 // One object per thread at a time (iconv keeps shift state); create one per use.
 
 #include <iconv.h>
-
 #include <string>
 #include <string_view>
 

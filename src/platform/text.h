@@ -52,11 +52,16 @@ public:
         value_ = clip(s, N);
         return *this;
     }
+    // Without it, assigning a literal would be ambiguous between the line above
+    // and converting the literal to a Text first.
+    Text& operator=(const char* s) { return *this = std::string_view(s); }
     const std::string& str() const { return value_; }
     std::string trimmed() const { return rtrim(value_); }
     bool blank() const { return is_blank(value_); }
     // Equality as the system compares texts: trailing blanks do not count.
-    friend bool operator==(const Text& a, std::string_view b) { return rtrim(a.value_) == rtrim(b); }
+    friend bool operator==(const Text& a, std::string_view b) {
+        return rtrim(a.value_) == rtrim(b);
+    }
 
 private:
     std::string value_;
