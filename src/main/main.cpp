@@ -1,16 +1,15 @@
 // VE Zorozo, connection check: reads kw_zezido.ini from the current folder,
 // connects through the configured ODBC data source and prints the tables of
 // the database with their row counts. The windows of the program replace this.
-#include <sql.h>
-#include <sqlext.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+
+#include <cstdio>
+#include <sql.h>
+#include <sqlext.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -49,7 +48,8 @@ std::vector<std::string> column_of(SQLHANDLE dbc, const std::string& sql) {
     Handle stmt(SQL_HANDLE_STMT, dbc);
     std::string s = sql;
     if (!SQL_SUCCEEDED(SQLExecDirect(stmt.get(), reinterpret_cast<SQLCHAR*>(s.data()), SQL_NTS))) {
-        std::fprintf(stderr, "%s: %s\n", sql.c_str(), diagnostics(SQL_HANDLE_STMT, stmt.get()).c_str());
+        std::fprintf(stderr, "%s: %s\n", sql.c_str(),
+                     diagnostics(SQL_HANDLE_STMT, stmt.get()).c_str());
         return out;
     }
     while (SQL_SUCCEEDED(SQLFetch(stmt.get()))) {

@@ -1,12 +1,11 @@
 // Proves on a new machine that the private server, the MariaDB ODBC driver and
 // the data source google_pat work together, with nothing of the program between.
+#include "db_env.h"
+
 #include <gtest/gtest.h>
 #include <sql.h>
 #include <sqlext.h>
-
 #include <string>
-
-#include "db_env.h"
 
 namespace {
 
@@ -35,25 +34,23 @@ std::string diagnostics(SQLSMALLINT type, SQLHANDLE h) {
     SQLINTEGER native = 0;
     SQLSMALLINT len = 0;
     if (SQL_SUCCEEDED(SQLGetDiagRec(type, h, 1, state, &native, text, sizeof text, &len)))
-        return std::string(reinterpret_cast<char*>(state)) + " " +
-               reinterpret_cast<char*>(text);
+        return std::string(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(text);
     return "(no diagnostics)";
 }
 
 TEST(OdbcDataSource, CountsEquipmentRowsThroughGooglePat) {
     ZOROZO_REQUIRE_SERVER(db);
     Handle env(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
-    ASSERT_NE(env.get(), SQL_NULL_HANDLE);
+    ASSERT_TRUE(env.get() != SQL_NULL_HANDLE);
     SQLSetEnvAttr(env.get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     Handle dbc(SQL_HANDLE_DBC, env.get());
-    ASSERT_NE(dbc.get(), SQL_NULL_HANDLE);
+    ASSERT_TRUE(dbc.get() != SQL_NULL_HANDLE);
 
     std::string in = "DSN=" + db.dsn + ";UID=" + db.user + ";PWD=" + db.password + ";";
     SQLCHAR out[1024];
     SQLSMALLINT out_len = 0;
-    SQLRETURN rc = SQLDriverConnect(dbc.get(), nullptr,
-                                    reinterpret_cast<SQLCHAR*>(in.data()), SQL_NTS, out,
-                                    sizeof out, &out_len, SQL_DRIVER_NOPROMPT);
+    SQLRETURN rc = SQLDriverConnect(dbc.get(), nullptr, reinterpret_cast<SQLCHAR*>(in.data()),
+                                    SQL_NTS, out, sizeof out, &out_len, SQL_DRIVER_NOPROMPT);
     ASSERT_TRUE(SQL_SUCCEEDED(rc)) << diagnostics(SQL_HANDLE_DBC, dbc.get());
 
     {
@@ -64,7 +61,8 @@ TEST(OdbcDataSource, CountsEquipmentRowsThroughGooglePat) {
         ASSERT_TRUE(SQL_SUCCEEDED(SQLFetch(stmt.get())));
         char value[32] = {};
         SQLLEN ind = 0;
-        ASSERT_TRUE(SQL_SUCCEEDED(SQLGetData(stmt.get(), 1, SQL_C_CHAR, value, sizeof value, &ind)));
+        ASSERT_TRUE(
+            SQL_SUCCEEDED(SQLGetData(stmt.get(), 1, SQL_C_CHAR, value, sizeof value, &ind)));
         // The test server starts empty: the count arrives as the text 0.
         EXPECT_STREQ(value, "0");
         EXPECT_EQ(SQLFetch(stmt.get()), SQL_NO_DATA);
@@ -73,8 +71,8 @@ TEST(OdbcDataSource, CountsEquipmentRowsThroughGooglePat) {
     // A wrong password is refused by the server, not let through.
     Handle dbc2(SQL_HANDLE_DBC, env.get());
     std::string bad = "DSN=" + db.dsn + ";UID=" + db.user + ";PWD=" + db.password + "x;";
-    rc = SQLDriverConnect(dbc2.get(), nullptr, reinterpret_cast<SQLCHAR*>(bad.data()), SQL_NTS,
-                          out, sizeof out, &out_len, SQL_DRIVER_NOPROMPT);
+    rc = SQLDriverConnect(dbc2.get(), nullptr, reinterpret_cast<SQLCHAR*>(bad.data()), SQL_NTS, out,
+                          sizeof out, &out_len, SQL_DRIVER_NOPROMPT);
     EXPECT_FALSE(SQL_SUCCEEDED(rc));
     EXPECT_NE(diagnostics(SQL_HANDLE_DBC, dbc2.get()).find("28000"), std::string::npos);
     SQLDisconnect(dbc.get());

@@ -25,6 +25,8 @@ std::optional<DbEnv> db_env() {
     return e;
 }
 
-bool db_required() { return env("ZOROZO_REQUIRE_DB") == "1"; }
+bool db_required() {
+    return env("ZOROZO_REQUIRE_DB") == "1";
+}
 
 } // namespace zorozo::testing
