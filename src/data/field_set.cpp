@@ -1,0 +1,107 @@
+#include "data/field_set.h"
+
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace zorozo::data {
+
+namespace {
+
+bool same_name(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+} // namespace
+
+std::optional<std::size_t> FieldSet::find(std::string_view name) const {
+    for (std::size_t i = 0; i < field_count(); ++i) {
+        if (same_name(spec(i).name, name)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void copy_by_name(const FieldSet& from, FieldSet& to) {
+    for (std::size_t i = 0; i < from.field_count(); ++i) {
+        const auto j = to.find(from.spec(i).name);
+        if (!j) {
+            continue;
+        }
+        if (from.spec(i).kind == FieldKind::integer) {
+            to.set_number(*j, from.number(i));
+        } else {
+            to.set_text(*j, from.text(i));
+        }
+    }
+}
+
+void assign_clipped(std::string& target, std::string_view value, std::size_t n) {
+    // A text of no more bytes than characters allowed cannot be too long.
+    if (value.size() <= n) {
+        target.assign(value);
+    } else {
+        target = text::clip(value, n);
+    }
+}
+
+FieldValues::FieldValues(std::vector<FieldSpec> specs)
+    : specs_(std::move(specs)), texts_(specs_.size()), numbers_(specs_.size(), 0) {}
+
+std::string FieldValues::text(std::size_t i) const {
+    return specs_[i].kind == FieldKind::integer ? text::from_number(numbers_[i]) : texts_[i];
+}
+
+std::int32_t FieldValues::number(std::size_t i) const {
+    return specs_[i].kind == FieldKind::integer ? numbers_[i] : text::to_number(texts_[i]);
+}
+
+void FieldValues::set_text(std::size_t i, std::string_view value) {
+    if (specs_[i].kind == FieldKind::integer) {
+        numbers_[i] = text::to_number(value);
+    } else {
+        assign_clipped(texts_[i], value, specs_[i].characters);
+    }
+}
+
+void FieldValues::set_number(std::size_t i, std::int32_t value) {
+    if (specs_[i].kind == FieldKind::integer) {
+        numbers_[i] = value;
+    } else {
+        assign_clipped(texts_[i], text::from_number(value), specs_[i].characters);
+    }
+}
+
+void FieldValues::clear() {
+    for (auto& t : texts_) {
+        t.clear();
+    }
+    std::fill(numbers_.begin(), numbers_.end(), 0);
+}
+
+std::string FieldValues::text(std::string_view name) const {
+    const auto i = find(name);
+    return i ? text(*i) : std::string();
+}
+
+std::int32_t FieldValues::number(std::string_view name) const {
+    const auto i = find(name);
+    return i ? number(*i) : 0;
+}
+
+void FieldValues::set_text(std::string_view name, std::string_view value) {
+    if (const auto i = find(name)) {
+        set_text(*i, value);
+    }
+}
+
+void FieldValues::set_number(std::string_view name, std::int32_t value) {
+    if (const auto i = find(name)) {
+        set_number(*i, value);
+    }
+}
+
+} // namespace zorozo::data
