@@ -1,0 +1,20 @@
+#pragma once
+// MAIN: the application frame "VE Zorozo". Reads the settings, points the data
+// layer at the configured server and table names, honours the first argument
+// "PRIJAVA", opens the frame with its menu, starts the login on a thread of its
+// own and runs until the frame is closed; then the program ends with exit
+// code 0. Run it on a procedure thread of its own.
+
+#include <string>
+#include <vector>
+
+namespace zorozo::app {
+
+// args: the command-line arguments after the program's name.
+void main_frame(std::vector<std::string> args);
+
+// APP:COM from the arguments: the first one, up to a comma; double quotes
+// group and are dropped.
+std::string first_argument(const std::vector<std::string>& args);
+
+} // namespace zorozo::app
