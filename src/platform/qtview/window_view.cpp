@@ -246,10 +246,14 @@ void WindowView::build() {
         slot->widget = w;
         slots_[static_cast<std::size_t>(n) - 1] = std::move(slot);
     }
-    // Which controls follow the window's size: lists and texts, and every group,
-    // sheet and tab around one.
+    // Which controls follow the window's size: the lists (or, in a window
+    // without a list, the multi-line texts), and every group, sheet and tab
+    // around one. Growing both would let them run into each other.
+    const bool has_list = std::any_of(controls.begin(), controls.end(), [](const auto& c) {
+        return c.def->kind == ControlKind::list;
+    });
     for (const auto& c : controls) {
-        if (!grows_kind(c.def->kind)) {
+        if (!grows_kind(c.def->kind) || (has_list && c.def->kind != ControlKind::list)) {
             continue;
         }
         slots_[static_cast<std::size_t>(c.number) - 1]->grows = true;
