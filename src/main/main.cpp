@@ -1,14 +1,18 @@
 // VE Zorozo: the program entry.
 //
 //   zorozo [ARGS]                 the frame on the screen (ARGS: PRIJAVA ...)
-//   zorozo --play SCRIPT [ARGS]   plays a script against the program without a
-//                                 screen and prints what a person would have seen
+//   zorozo --play SCRIPT [--headless] [--snaps DIR] [ARGS]
+//                                 plays a script against the program and prints
+//                                 what a person would have seen; drawn by Qt when
+//                                 there is a display (or QT_QPA_PLATFORM, e.g.
+//                                 offscreen), without one under --headless
 //
 // The process's main thread belongs to Qt; the frame procedure MAIN runs on a
 // procedure thread of its own and ends the process when the frame closes.
 
 #include "app/main_frame.h"
 #include "platform/qtview/qt_backend.h"
+#include "platform/qtview/qt_player.h"
 #include "platform/testing/player.h"
 #include "platform/window/backend.h"
 #include "platform/window/procedure.h"
@@ -16,6 +20,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,11 +39,38 @@ bool has_display() {
     return false;
 }
 
-int play(const std::string& script, std::vector<std::string> args) {
+// Plays SCRIPT; the arguments after --play are options of the player first
+// (--headless, --snaps DIR), then the program's own.
+int play(int& argc, char** argv, std::vector<std::string> args) {
+    const std::string script = args.front();
+    bool headless = false;
+    std::string snaps;
+    std::size_t i = 1;
+    for (; i < args.size(); ++i) {
+        if (args[i] == "--headless") {
+            headless = true;
+        } else if (args[i] == "--snaps" && i + 1 < args.size()) {
+            snaps = args[++i];
+        } else {
+            break;
+        }
+    }
+    std::vector<std::string> program_args(args.begin() + i, args.end());
+    std::ifstream in(script);
+    if (!in) {
+        std::printf("FAILED at line 0: cannot read %s\n", script.c_str());
+        return testing::play_failed;
+    }
     testing::PlayOptions options;
-    options.program = [args] { app::main_frame(args); };
+    options.program = [program_args] { app::main_frame(program_args); };
     options.program_name = "MAIN";
-    return testing::play_script(script, options);
+    if (headless || !has_display()) {
+        if (!headless) {
+            std::fprintf(stderr, "zorozo: no display, playing without drawing (--headless)\n");
+        }
+        return testing::play_stream(in, options);
+    }
+    return qtview::play_drawn(argc, argv, in, options, snaps);
 }
 
 } // namespace
@@ -46,8 +78,7 @@ int play(const std::string& script, std::vector<std::string> args) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() >= 2 && args[0] == "--play") {
-        const std::string script = args[1];
-        return play(script, std::vector<std::string>(args.begin() + 2, args.end()));
+        return play(argc, argv, std::vector<std::string>(args.begin() + 1, args.end()));
     }
     if (!has_display()) {
         std::fprintf(stderr,

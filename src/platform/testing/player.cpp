@@ -142,6 +142,18 @@ private:
             show();
             return std::nullopt;
         }
+        if (verb == "snap" || verb == "snap-frame") {
+            if (rest.empty()) {
+                return verb + " needs a name";
+            }
+            if (auto error = settle()) {
+                return error;
+            }
+            if (options_.snap) {
+                options_.snap(verb == "snap-frame", rest);
+            }
+            return std::nullopt;
+        }
         if (verb == "window") {
             if (!driver_.window(rest)) {
                 return "no open window " + rest;

@@ -22,6 +22,10 @@ struct PlayOptions {
     std::string program_name = "MAIN";
     std::ostream* out = nullptr; // transcript; std::cout when null
     std::chrono::milliseconds timeout = std::chrono::seconds(10);
+    // Takes a picture for the lines "snap NAME" (the newest window) and
+    // "snap-frame NAME" (the whole frame) once the program is idle. Without a
+    // drawing backend there is nothing to take and the lines only wait.
+    std::function<void(bool whole_frame, const std::string& name)> snap;
 };
 
 inline constexpr int play_failed = 3;

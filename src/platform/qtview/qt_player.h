@@ -1,0 +1,21 @@
+#pragma once
+// Plays a script like the headless player and prints the same transcript,
+// while the Qt view draws every window (offscreen with QT_QPA_PLATFORM=offscreen).
+// The script's snap lines save DIR/NAME.png of the newest window or the whole
+// frame. Dialogs stay with the headless backend, so scripts answer them the
+// same way under both.
+//
+// Main thread only: it creates the QApplication and runs its event loop while
+// the script plays on a thread of its own.
+
+#include "platform/testing/player.h"
+
+#include <istream>
+#include <string>
+
+namespace zorozo::qtview {
+
+int play_drawn(int& argc, char** argv, std::istream& script, testing::PlayOptions options,
+               const std::string& snaps_dir);
+
+} // namespace zorozo::qtview
