@@ -244,14 +244,15 @@ void images(const QString& d) {
     });
     save(d + "/images/login.png", 520, 140, [](QPainter& p) {
         QLinearGradient g(0, 0, 520, 140);
-        g.setColorAt(0, QColor(20, 70, 140));
-        g.setColorAt(1, QColor(70, 150, 220));
+        // Pale, so that the title drawn over it in the desktop colour reads.
+        g.setColorAt(0, QColor(240, 245, 252));
+        g.setColorAt(1, QColor(188, 212, 238));
         p.fillRect(0, 0, 520, 140, g);
-        p.setPen(QPen(QColor(255, 255, 255, 50), 2));
+        p.setPen(QPen(QColor(255, 255, 255, 140), 2));
         for (int i = 0; i < 14; ++i) {
             p.drawLine(i * 45 - 60, 140, i * 45 + 40, 0);
         }
-        p.setPen(QPen(QColor(255, 220, 90), 5));
+        p.setPen(QPen(QColor(214, 160, 30), 5));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(400, 35, 44, 44));
         p.drawLine(444, 57, 500, 57);

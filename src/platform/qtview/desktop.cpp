@@ -110,7 +110,9 @@ void Desktop::open(const std::shared_ptr<window::WindowCore>& core) {
         host = sub;
     }
     host->setWindowTitle(caption);
-    host->setWindowIcon(icon);
+    if (!icon.isNull()) {
+        host->setWindowIcon(icon); // otherwise the program's own icon
+    }
     const QSize size = view->units().rect(s.def->rect).size();
     if (!s.def->resizable && size.isValid() && !size.isEmpty()) {
         view->setFixedSize(size);

@@ -2,6 +2,7 @@
 
 #include "platform/qtview/desktop.h"
 #include "platform/qtview/fonts.h"
+#include "platform/qtview/resources.h"
 #include "platform/window/halt.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ void prepare_application() {
     init_zorozo_resources();
     install_font_substitutes();
     QApplication::setFont(QFont("Segoe UI", 9));
+    // Windows that name no icon of their own show the program's.
+    QApplication::setWindowIcon(resource_icon("WAFRAME.ICO"));
 }
 
 QtBackend::QtBackend() : desktop_(std::make_unique<Desktop>()), gui_(desktop_.get()) {}
