@@ -18,7 +18,7 @@ bool same_name(std::string_view a, std::string_view b) {
 
 std::optional<std::size_t> FieldSet::find(std::string_view name) const {
     for (std::size_t i = 0; i < field_count(); ++i) {
-        if (same_name(spec(i).name, name)) {
+        if (same_name(field(i).name, name)) {
             return i;
         }
     }
@@ -27,11 +27,11 @@ std::optional<std::size_t> FieldSet::find(std::string_view name) const {
 
 void copy_by_name(const FieldSet& from, FieldSet& to) {
     for (std::size_t i = 0; i < from.field_count(); ++i) {
-        const auto j = to.find(from.spec(i).name);
+        const auto j = to.find(from.field(i).name);
         if (!j) {
             continue;
         }
-        if (from.spec(i).kind == FieldKind::integer) {
+        if (from.field(i).kind == FieldKind::integer) {
             to.set_number(*j, from.number(i));
         } else {
             to.set_text(*j, from.text(i));
@@ -48,30 +48,30 @@ void assign_clipped(std::string& target, std::string_view value, std::size_t n) 
     }
 }
 
-FieldValues::FieldValues(std::vector<FieldSpec> specs)
-    : specs_(std::move(specs)), texts_(specs_.size()), numbers_(specs_.size(), 0) {}
+FieldValues::FieldValues(std::vector<FieldDef> defs)
+    : defs_(std::move(defs)), texts_(defs_.size()), numbers_(defs_.size(), 0) {}
 
 std::string FieldValues::text(std::size_t i) const {
-    return specs_[i].kind == FieldKind::integer ? text::from_number(numbers_[i]) : texts_[i];
+    return defs_[i].kind == FieldKind::integer ? text::from_number(numbers_[i]) : texts_[i];
 }
 
 std::int32_t FieldValues::number(std::size_t i) const {
-    return specs_[i].kind == FieldKind::integer ? numbers_[i] : text::to_number(texts_[i]);
+    return defs_[i].kind == FieldKind::integer ? numbers_[i] : text::to_number(texts_[i]);
 }
 
 void FieldValues::set_text(std::size_t i, std::string_view value) {
-    if (specs_[i].kind == FieldKind::integer) {
+    if (defs_[i].kind == FieldKind::integer) {
         numbers_[i] = text::to_number(value);
     } else {
-        assign_clipped(texts_[i], value, specs_[i].characters);
+        assign_clipped(texts_[i], value, defs_[i].characters);
     }
 }
 
 void FieldValues::set_number(std::size_t i, std::int32_t value) {
-    if (specs_[i].kind == FieldKind::integer) {
+    if (defs_[i].kind == FieldKind::integer) {
         numbers_[i] = value;
     } else {
-        assign_clipped(texts_[i], text::from_number(value), specs_[i].characters);
+        assign_clipped(texts_[i], text::from_number(value), defs_[i].characters);
     }
 }
 

@@ -18,7 +18,7 @@ namespace zorozo::data {
 
 enum class FieldKind { integer, text };
 
-struct FieldSpec {
+struct FieldDef {
     std::string name;
     FieldKind kind = FieldKind::text;
     std::size_t characters = 0; // texts only: assigning clips to this many characters
@@ -29,7 +29,7 @@ public:
     virtual ~FieldSet() = default;
 
     virtual std::size_t field_count() const = 0;
-    virtual const FieldSpec& spec(std::size_t i) const = 0;
+    virtual const FieldDef& field(std::size_t i) const = 0;
 
     // A text field's value; an integer field as decimal digits.
     virtual std::string text(std::size_t i) const = 0;
@@ -49,15 +49,15 @@ public:
 // width. Fields of `to` without a partner keep their values.
 void copy_by_name(const FieldSet& from, FieldSet& to);
 
-// A plain field set over a list of field specs: what an edit group or a
+// A plain field set over a list of field defs: what an edit group or a
 // display-list row of a browse can be built from.
 class FieldValues : public FieldSet {
 public:
     FieldValues() = default;
-    explicit FieldValues(std::vector<FieldSpec> specs);
+    explicit FieldValues(std::vector<FieldDef> defs);
 
-    std::size_t field_count() const override { return specs_.size(); }
-    const FieldSpec& spec(std::size_t i) const override { return specs_[i]; }
+    std::size_t field_count() const override { return defs_.size(); }
+    const FieldDef& field(std::size_t i) const override { return defs_[i]; }
     std::string text(std::size_t i) const override;
     std::int32_t number(std::size_t i) const override;
     void set_text(std::size_t i, std::string_view value) override;
@@ -75,7 +75,7 @@ public:
     void set_number(std::string_view name, std::int32_t value);
 
 private:
-    std::vector<FieldSpec> specs_;
+    std::vector<FieldDef> defs_;
     std::vector<std::string> texts_;
     std::vector<std::int32_t> numbers_;
 };

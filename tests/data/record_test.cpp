@@ -25,12 +25,12 @@ TEST(Record, HasOneFieldPerColumnAndTwoForADateAndTime) {
     for (const Case& c : cases) {
         Record r(declaration(c.file));
         EXPECT_EQ(r.field_count(), c.fields);
-        EXPECT_EQ(r.spec(r.field_count() - 1).name, c.last);
+        EXPECT_EQ(r.field(r.field_count() - 1).name, c.last);
     }
     Record oprema(declaration(FileId::reg_oprema));
     ASSERT_TRUE(oprema.find("SIFRA_RAčUNALA"));
-    EXPECT_EQ(oprema.spec(*oprema.find("kor")).characters, 19u);
-    EXPECT_EQ(oprema.spec(*oprema.find("ts")).characters, 32u);
+    EXPECT_EQ(oprema.field(*oprema.find("kor")).characters, 19u);
+    EXPECT_EQ(oprema.field(*oprema.find("ts")).characters, 32u);
 }
 
 TEST(Record, CopyByNameTakesCommonFieldsOnlyAndConverts) {
