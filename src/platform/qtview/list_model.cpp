@@ -55,9 +55,9 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto col = static_cast<std::size_t>(index.column());
-    const auto& spec = list_.format.columns[col];
+    const auto& format_column = list_.format.columns[col];
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(to_alignment(spec.align));
+        return QVariant::fromValue(to_alignment(format_column.align));
     }
     if (role != Qt::DisplayRole && role != Qt::ForegroundRole && role != Qt::BackgroundRole &&
         role != Qt::DecorationRole && role != selected_text_role &&
@@ -95,13 +95,13 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    const auto& spec = list_.format.columns[static_cast<std::size_t>(section)];
+    const auto& format_column = list_.format.columns[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole) {
-        return QString::fromStdString(spec.header);
+        return QString::fromStdString(format_column.header);
     }
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(
-            to_alignment(spec.header_align ? spec.header_align : spec.align));
+        return QVariant::fromValue(to_alignment(
+            format_column.header_align ? format_column.header_align : format_column.align));
     }
     return {};
 }

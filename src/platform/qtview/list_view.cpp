@@ -101,13 +101,13 @@ void ListView::apply(const window::ControlState& state) {
     model_.apply(list, icons_);
     auto* header = horizontalHeader();
     for (std::size_t c = 0; c < list.format.columns.size(); ++c) {
-        const auto& spec = list.format.columns[c];
+        const auto& column = list.format.columns[c];
         const int section = static_cast<int>(c);
-        header->setSectionResizeMode(section, spec.resizable ? QHeaderView::Interactive
-                                                             : QHeaderView::Fixed);
-        const int px = units_.x(spec.width);
+        header->setSectionResizeMode(section, column.resizable ? QHeaderView::Interactive
+                                                               : QHeaderView::Fixed);
+        const int px = units_.x(column.width);
         if (header->sectionSize(section) != px &&
-            units_.to_x(header->sectionSize(section)) != spec.width) {
+            units_.to_x(header->sectionSize(section)) != column.width) {
             header->resizeSection(section, px);
         }
     }

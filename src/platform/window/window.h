@@ -48,7 +48,7 @@ public:
     // not parse.
     [[nodiscard]] bool set_format(std::string_view text);
     int column_count() const;
-    ColumnSpec column(int c) const; // 1-based; a default spec for a missing column
+    ColumnSpec column(int c) const; // 1-based; default properties for a missing column
     int field(int c) const;         // display-list field shown by column c
     std::string header(int c) const;
     std::string picture(int c) const;
