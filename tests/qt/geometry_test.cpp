@@ -72,5 +72,51 @@ TEST_F(GeometryTest, MovedAndResizedWindowIsSavedAndRestored) {
     EXPECT_GT(again->width(), again->units().x(200) + 100);
 }
 
+TEST_F(GeometryTest, ControlsBelowOrRightOfAGrowingListMoveWithTheWindowEdge) {
+    window::start(
+        [] {
+            Window w(WindowDef{
+                .caption = "Sidra",
+                .rect = {10, 10, 200, 120},
+                .controls = {{.kind = ControlKind::prompt, .text = "Popis:", .rect = {4, 2}},
+                             {.kind = ControlKind::list,
+                              .use = "?LIST1",
+                              .rect = {4, 12, 150, 84},
+                              .format = "60L(2)|M~Naziv~@s20@"},
+                             {.kind = ControlKind::button,
+                              .use = "?ZATVORI",
+                              .text = "Zatvori",
+                              .rect = {4, 100, 50, 14}},
+                             {.kind = ControlKind::button,
+                              .use = "?ISPIS",
+                              .text = "Ispis",
+                              .rect = {160, 12, 36, 14}}}});
+            if (!w.open()) {
+                return;
+            }
+            while (w.next()) {
+            }
+        },
+        "SIDRA");
+    WindowView* v = view("Sidra");
+    ASSERT_NE(v, nullptr);
+    ASSERT_TRUE(pump_until([&] { return !v->core()->snapshot().busy; }));
+    const QSize first = v->size();
+    v->host()->resize(v->host()->width() + 120, v->host()->height() + 80);
+    ASSERT_TRUE(pump_until([&] { return v->size() != first && v->widget(2)->height() > 0; }));
+    const auto& u = v->units();
+    const int dx = v->width() - u.x(200);
+    const int dy = v->height() - u.y(120);
+    ASSERT_GT(dx, 0);
+    ASSERT_GT(dy, 0);
+    EXPECT_EQ(v->widget(1)->pos(), QPoint(u.x(4), u.y(2))); // above the list: stays
+    EXPECT_EQ(v->widget(2)->size(), QSize(u.x(150) + dx, u.y(84) + dy));
+    EXPECT_EQ(v->widget(3)->pos(), QPoint(u.x(4), u.y(100) + dy));  // below: follows the bottom
+    EXPECT_EQ(v->widget(4)->pos(), QPoint(u.x(160) + dx, u.y(12))); // right: follows the right
+    // Nothing overlaps the grown list.
+    EXPECT_FALSE(v->widget(2)->geometry().intersects(v->widget(3)->geometry()));
+    EXPECT_FALSE(v->widget(2)->geometry().intersects(v->widget(4)->geometry()));
+}
+
 } // namespace
 } // namespace zorozo::qtview::testing

@@ -507,6 +507,17 @@ void WindowView::place_controls() {
     const QRect base = units_.rect(state_.def->rect);
     const int dx = base.width() > 0 ? std::max(0, width() - base.width()) : 0;
     const int dy = base.height() > 0 ? std::max(0, height() - base.height()) : 0;
+    // The area that grows: the growing lists and texts as defined. A control
+    // wholly below it moves down with the window's bottom edge, one wholly
+    // right of it moves with the right edge, so that nothing ends up under
+    // a grown list (a button below a list stays below it).
+    QRect growing;
+    for (const auto& slot : slots_) {
+        if (slot->grows && grows_kind(slot->kind)) {
+            growing |=
+                units_.rect(state_.controls[static_cast<std::size_t>(slot->number) - 1].rect);
+        }
+    }
     for (auto& slot : slots_) {
         const auto& c = state_.controls[static_cast<std::size_t>(slot->number) - 1];
         QWidget* w = slot->widget;
@@ -528,6 +539,13 @@ void WindowView::place_controls() {
         if (slot->grows) {
             r.setWidth(r.width() + dx);
             r.setHeight(r.height() + dy);
+        } else if (!growing.isNull()) {
+            if (r.top() > growing.bottom()) {
+                r.translate(0, dy);
+            }
+            if (r.left() > growing.right()) {
+                r.translate(dx, 0);
+            }
         }
         if (slot->tabs) {
             const int bar = slot->tabs->sizeHint().height();
