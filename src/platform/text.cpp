@@ -118,6 +118,10 @@ std::string upper(std::string_view s) {
     return out;
 }
 
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+    return upper(a) == upper(b);
+}
+
 std::string sql_quote(std::string_view value) {
     const std::string trimmed = rtrim(value);
     std::string out;

@@ -35,6 +35,10 @@ std::string from_number(std::int64_t n);
 // rest of Latin-1/Latin Extended-A.
 std::string upper(std::string_view s);
 
+// True when a and b hold the same letters regardless of case (Croatian
+// letters included): names of controls, keys and INI entries compare so.
+bool same_ignoring_case(std::string_view a, std::string_view b);
+
 // A value ready to be joined into an SQL text: trailing blanks cut, then put
 // between double quotes with backslash, double quote and NUL escaped by a
 // backslash, so that no typed text can end the quoted value early.

@@ -106,6 +106,13 @@ TEST(TextUpper, HandlesCroatianAndLatinLetters) {
     }
 }
 
+TEST(TextSameIgnoringCase, ComparesLettersNotCase) {
+    EXPECT_TRUE(same_ignoring_case("?my:host", "?MY:HOST"));
+    EXPECT_TRUE(same_ignoring_case("?GX:ŠIFRA", "?gx:šifra"));
+    EXPECT_FALSE(same_ignoring_case("?GX:SIFRA", "?GX:ŠIFRA"));
+    EXPECT_FALSE(same_ignoring_case("F1", "F10"));
+}
+
 TEST(TextSqlQuote, NoTypedTextEndsTheValueEarly) {
     struct Case {
         std::string in;

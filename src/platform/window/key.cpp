@@ -1,7 +1,8 @@
 #include "platform/window/key.h"
 
+#include "platform/text.h"
+
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace zorozo::window {
@@ -23,19 +24,6 @@ constexpr std::array<std::pair<Key, const char*>, 26> names{{
     {Key::right, "Right"},    {Key::mouse_right, "MouseRight"},
 }};
 
-bool same_letters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 std::string key_name(Key key) {
@@ -49,7 +37,7 @@ std::string key_name(Key key) {
 
 std::optional<Key> parse_key(std::string_view name) {
     for (const auto& [k, n] : names) {
-        if (same_letters(n, name)) {
+        if (text::same_ignoring_case(n, name)) {
             return k;
         }
     }

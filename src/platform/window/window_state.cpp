@@ -1,22 +1,9 @@
 #include "platform/window/window_state.h"
 
-#include <cctype>
+#include "platform/text.h"
 
 namespace zorozo::window {
 namespace {
-
-bool same_letters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string without_mnemonic(std::string_view s) {
     std::string out;
@@ -43,12 +30,12 @@ int WindowState::find(std::string_view name) const {
         return 0;
     }
     for (const auto& c : controls) {
-        if (c.def && !c.def->use.empty() && same_letters(c.def->use, name)) {
+        if (c.def && !c.def->use.empty() && text::same_ignoring_case(c.def->use, name)) {
             return c.number;
         }
     }
     for (const auto& m : menu) {
-        if (m.def && !m.def->use.empty() && same_letters(m.def->use, name)) {
+        if (m.def && !m.def->use.empty() && text::same_ignoring_case(m.def->use, name)) {
             return m.number;
         }
     }
