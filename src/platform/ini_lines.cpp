@@ -17,7 +17,7 @@ std::string_view trim_blanks(std::string_view s) {
 }
 
 bool same_name(std::string_view on_disk, std::string_view utf8) {
-    return text::upper(codepage::from_cp1250(on_disk)) == text::upper(trim_blanks(utf8));
+    return text::same_ignoring_case(codepage::from_cp1250(on_disk), trim_blanks(utf8));
 }
 
 } // namespace
