@@ -55,7 +55,11 @@ std::string xreplace(std::string_view text, std::string_view find, std::string_v
 
     std::string result;
     std::size_t start = 0; // first letter of the part not yet moved to the result
-    while (start < hay.size() && !text::is_blank(text.substr(hay[start].offset))) {
+    // The whole text is searched once even when it is blank (a blank find may
+    // occur in it); after that, scanning stops once the rest is blank.
+    bool first = true;
+    while (start < hay.size() && (first || !text::is_blank(text.substr(hay[start].offset)))) {
+        first = false;
         std::size_t found = hay.size();
         for (std::size_t p = start; p + needle.size() <= hay.size(); ++p) {
             std::size_t k = 0;

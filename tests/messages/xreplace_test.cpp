@@ -47,6 +47,14 @@ TEST(Xreplace, BlanksAfterTheLastOccurrenceAreDropped) {
     EXPECT_EQ(xreplace("a  |b", "|", "-", 0), "a  -b");
 }
 
+TEST(Xreplace, ABlankTextIsSearchedOnce) {
+    // The first search runs whatever the text holds; only the rest after an
+    // occurrence is left alone once it is blank.
+    EXPECT_EQ(xreplace("   ", " ", "-", 0), "-");
+    EXPECT_EQ(xreplace(" ", " ", "-", 1), "-");
+    EXPECT_EQ(xreplace(" a ", " ", "-", 0), "-a-");
+}
+
 TEST(Xreplace, TextBeforeAnOccurrenceKeepsItsOwnLetters) {
     // Letters are compared upper-cased but copied as they stand.
     EXPECT_EQ(xreplace("mala|Slova", "|", " ", 0), "mala Slova");
