@@ -91,6 +91,14 @@ TEST_F(FrameTest, TheDataMenuOpensOnTheFirstTimerAfterALogin) {
     driver->menu("Postavke");
     ASSERT_TRUE(driver->wait());
     EXPECT_FALSE(driver->window("Postavke").has_value()) << "items of the greyed menu do nothing";
+    // The instructions sit on the menu bar itself and answer before a login.
+    ASSERT_TRUE(driver->menu("Opis postupaka (Upute)"));
+    ASSERT_TRUE(driver->wait());
+    auto upute = driver->message();
+    ASSERT_TRUE(upute) << "the instructions item answers before a login";
+    EXPECT_NE(upute->text.find("UPUTE"), std::string::npos) << upute->text;
+    ASSERT_TRUE(driver->answer("OK"));
+    ASSERT_TRUE(driver->wait());
 
     ASSERT_TRUE(driver->tick(frame));
     frame = window(frame_caption);
