@@ -8,10 +8,21 @@ namespace zorozo::data {
 
 namespace {
 
+bool has_non_ascii(std::string_view s) {
+    return std::any_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Names compare without regard to case. Rows are copied field by field, so the
+// usual all-ASCII names are compared in place; only a name with a letter such
+// as č goes through the full case folding.
 bool same_name(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
+    if (a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                           [&](char x, char y) { return lower(x) == lower(y); })) {
+        return true;
+    }
+    return (has_non_ascii(a) || has_non_ascii(b)) && text::same_ignoring_case(a, b);
 }
 
 } // namespace

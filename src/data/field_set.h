@@ -2,8 +2,9 @@
 // A set of named fields, each an integer or a UTF-8 text of at most a given
 // number of characters. The register record, a browse's edit group and a row
 // of its display list are field sets with some of the same names; rows move
-// between them with copy_by_name(). Names compare without regard to ASCII
-// case, so an edit field INV_BROJ matches the column inv_broj.
+// between them with copy_by_name(). Names compare without regard to case,
+// Croatian letters included, so an edit field SIFRA_RAČUNALA matches the
+// column sifra_računala.
 //
 // A field set belongs to one thread (the procedure that owns it).
 

@@ -64,6 +64,39 @@ TEST(Record, CopyByNameTakesCommonFieldsOnlyAndConverts) {
     EXPECT_EQ(rec.text("inv_broj"), "bez para") << "no edit field: kept";
 }
 
+TEST(Record, FieldNamesMatchWhateverTheCaseOfTheirCroatianLetters) {
+    // An edit field is named in capitals (SIFRA_RAČUNALA), the column in
+    // lower case (sifra_računala): the row must still move between them.
+    Record rec(declaration(FileId::reg_oprema));
+    FieldValues gx({{"SIFRA_RAČUNALA", FieldKind::text, 32}, {"KOR", FieldKind::text, 19}});
+    gx.set_text("SIFRA_RAČUNALA", "PC-007");
+    gx.set_text("KOR", "ZEZ");
+    copy_by_name(gx, rec);
+    EXPECT_EQ(rec.text("sifra_računala"), "PC-007");
+    EXPECT_EQ(rec.text("kor"), "ZEZ");
+
+    rec.set_text("sifra_računala", "PC-008");
+    copy_by_name(rec, gx);
+    EXPECT_EQ(gx.text("SIFRA_RAČUNALA"), "PC-008");
+
+    struct Case {
+        const char* field;
+        const char* asked;
+        bool found;
+    };
+    const Case cases[] = {
+        {"šifra", "ŠIFRA", true}, {"ŽUTO", "žuto", true},
+        {"ćup", "ĆUP", true},     {"đak", "ĐAK", true},
+        {"čaša", "ČAŠA", true},   {"čaša", "caša", false},
+        {"kor", "KOR", true},     {"sifra_računala", "SIFRA", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " / " + c.asked);
+        FieldValues set({{c.field, FieldKind::text, 10}});
+        EXPECT_EQ(set.find(c.asked).has_value(), c.found);
+    }
+}
+
 TEST(DateTime, SplitsIntoDayNumberAndHundredthsPlusOne) {
     const std::int32_t day = dates::day_number({2026, 12, 11});
     struct Case {
