@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +59,10 @@ TEST_F(ControlsTest, EveryControlKindIsDrawnWithItsText) {
     EXPECT_FALSE(find<QLabel>(v, "?SLIKA")->pixmap().isNull());
     EXPECT_EQ(find<QLabel>(v, "?PORUKA")->text(), "Spremno.");
     EXPECT_EQ(find<QGroupBox>(v, "?GRUPA")->title(), "Podaci");
+    // A line with a colour is drawn flat in it.
+    EXPECT_EQ(find<QFrame>(v, "?CRTA")->frameShadow(), QFrame::Plain);
+    EXPECT_EQ(find<QFrame>(v, "?CRTA")->palette().color(QPalette::WindowText),
+              QColor(0xFF, 0xAC, 0xAC));
     EXPECT_TRUE(find<QTextEdit>(v, "?UPUTE")->toPlainText().contains("Upute za rad"));
     auto* list = find<ListView>(v, "?LIST1");
     ASSERT_NE(list, nullptr);

@@ -171,7 +171,13 @@ void WindowView::build() {
         case ControlKind::line: {
             auto* f = new QFrame(this);
             f->setFrameShape(d.rect.height == 0 ? QFrame::HLine : QFrame::VLine);
-            f->setFrameShadow(QFrame::Sunken);
+            if (d.font.colour == window::default_color) {
+                f->setFrameShadow(QFrame::Sunken);
+            } else {
+                // A coloured line is drawn flat in its colour.
+                f->setFrameShadow(QFrame::Plain);
+                set_colour(f, QPalette::WindowText, d.font.colour);
+            }
             w = f;
             break;
         }
