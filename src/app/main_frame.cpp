@@ -80,16 +80,6 @@ void not_available(std::string name) {
     start([name] { standard_warning(6, name); }, name);
 }
 
-void configure_data_layer() {
-    const Settings s = program().values().settings;
-    data::configure({.data_source = s.my_naziv.trimmed(),
-                     .host = s.my_host.trimmed(),
-                     .port = s.my_port,
-                     .user = s.my_user.trimmed(),
-                     .password = s.my_psw.trimmed(),
-                     .database = s.my_db.trimmed()});
-}
-
 void menu_command(Window& w, int control) {
     switch (control) {
     case menu::popis_opreme:
@@ -131,6 +121,16 @@ void menu_command(Window& w, int control) {
 }
 
 } // namespace
+
+void configure_data_layer() {
+    const Settings s = program().values().settings;
+    data::configure({.data_source = s.my_naziv.trimmed(),
+                     .host = s.my_host.trimmed(),
+                     .port = s.my_port,
+                     .user = s.my_user.trimmed(),
+                     .password = s.my_psw.trimmed(),
+                     .database = s.my_db.trimmed()});
+}
 
 std::string first_argument(const std::vector<std::string>& args) {
     if (args.empty()) {

@@ -13,6 +13,10 @@ namespace zorozo::app {
 // args: the command-line arguments after the program's name.
 void main_frame(std::vector<std::string> args);
 
+// Points the data layer at the server and the table names of the settings
+// that are read in; the frame does it before any file opens.
+void configure_data_layer();
+
 // APP:COM from the arguments: the first one, up to a comma; double quotes
 // group and are dropped.
 std::string first_argument(const std::vector<std::string>& args);

@@ -61,13 +61,7 @@ window::WindowState ProgramTest::window(std::string_view caption) {
 
 int ProgramTest::sql(const std::string& statement) {
     app::procitaj_postavke();
-    const app::Settings s = app::program().values().settings;
-    data::configure({.data_source = s.my_naziv.trimmed(),
-                     .host = s.my_host.trimmed(),
-                     .port = s.my_port,
-                     .user = s.my_user.trimmed(),
-                     .password = s.my_psw.trimmed(),
-                     .database = s.my_db.trimmed()});
+    app::configure_data_layer();
     data::File& f = data::file(data::FileId::kwbrowse);
     if (!f.is_open()) {
         if (int err = f.open(); err != 0) {
