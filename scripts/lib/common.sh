@@ -7,7 +7,7 @@ ZOROZO_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ZOROZO_PACKAGES=(
     cmake ninja-build g++ pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev
     unixodbc unixodbc-dev odbc-mariadb
     mariadb-server mariadb-client
     xvfb xauth fonts-liberation2 fonts-open-sans fonts-dejavu-core
@@ -28,8 +28,10 @@ install_packages() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq || die "apt-get update failed"
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null || die "apt-get install failed"
+    # With the recommended packages: Qt's X platform plugin (qt6-qpa-plugins)
+    # and the fonts' configuration come that way.
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null ||
+        die "apt-get install failed"
 }
 
 # Configures (once) and builds into build/.
