@@ -66,10 +66,6 @@ bool column_fits(const Column& c, SQLSMALLINT type, SQLULEN size) {
     return false;
 }
 
-bool same_name(std::string_view a, std::string_view b) {
-    return text::upper(a) == text::upper(b);
-}
-
 } // namespace
 
 struct File::Param {
@@ -205,7 +201,7 @@ int File::check_columns() {
             return fail_from_statement();
         }
         const Column& c = columns[static_cast<std::size_t>(i)];
-        fits = same_name(reinterpret_cast<const char*>(col_name), c.name) &&
+        fits = text::same_ignoring_case(reinterpret_cast<const char*>(col_name), c.name) &&
                column_fits(c, type, size);
     }
     return fits ? errors::none : set_error(errors::bad_declaration, open_name_);
@@ -342,6 +338,18 @@ int File::fetch_by_key() {
     return e == errors::no_more_rows ? set_error(errors::record_not_found, name()) : e;
 }
 
+// The bound value of column col from record field f (a date-and-time takes
+// the field after it, its time of day, too).
+File::Param File::column_param(const Column& col, std::size_t f) const {
+    if (col.kind == ColumnKind::integer) {
+        return Param::of_number(record_.number(f));
+    }
+    if (col.kind == ColumnKind::date_time) {
+        return Param::of_date_time({record_.number(f), record_.number(f + 1)});
+    }
+    return Param::of_text(record_.text_ref(f), characters(col));
+}
+
 int File::write_back() {
     if (!open_) {
         return set_error(errors::not_open, name());
@@ -359,13 +367,7 @@ int File::write_back() {
             continue;
         }
         sql += (params.empty() ? "" : ", ") + quote_identifier(col.name) + "=?";
-        if (col.kind == ColumnKind::integer) {
-            params.push_back(Param::of_number(record_.number(f)));
-        } else if (col.kind == ColumnKind::date_time) {
-            params.push_back(Param::of_date_time({record_.number(f), record_.number(f + 1)}));
-        } else {
-            params.push_back(Param::of_text(record_.text_ref(f), characters(col)));
-        }
+        params.push_back(column_param(col, f));
     }
     sql += " WHERE `idp`=?";
     params.push_back(Param::of_number(fetched_idp_));
@@ -410,13 +412,7 @@ int File::insert() {
         }
         names += (params.empty() ? "" : ", ") + quote_identifier(col.name);
         marks += params.empty() ? "?" : ", ?";
-        if (col.kind == ColumnKind::integer) {
-            params.push_back(Param::of_number(record_.number(f)));
-        } else if (col.kind == ColumnKind::date_time) {
-            params.push_back(Param::of_date_time({record_.number(f), record_.number(f + 1)}));
-        } else {
-            params.push_back(Param::of_text(record_.text_ref(f), characters(col)));
-        }
+        params.push_back(column_param(col, f));
     }
     const std::string sql =
         "INSERT INTO " + quote_table_name(open_name_) + " (" + names + ") VALUES (" + marks + ")";

@@ -78,6 +78,7 @@ public:
 
 private:
     struct Param;
+    Param column_param(const Column& col, std::size_t f) const;
     bool statement_ready();
     int fail_from_statement();
     int execute_prepared(const std::string& sql, std::vector<Param>& params);
