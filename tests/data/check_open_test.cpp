@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <latch>
 #include <thread>
 
 namespace zorozo::data::testing {
@@ -180,16 +179,7 @@ TEST_F(CheckOpen, AnUnreachableServerGivesWarning30AndDiskError) {
 
 TEST_F(CheckOpen, AFileStillLockedAfterTheRetryGivesWarning30) {
     const std::string log = table(FileId::reg_zezido_log);
-    std::latch locked(1), done(1);
-    std::thread holder([&] {
-        File& kw = file(FileId::kwbrowse);
-        kw.open();
-        kw.send("LOCK TABLES " + log + " WRITE");
-        locked.count_down();
-        done.wait();
-        close_thread_files();
-    });
-    locked.wait();
+    TableLock lock(log);
     {
         Driver d(std::chrono::seconds(30));
         d.start([] { app::check_open(file(FileId::reg_zezido_log), 0); }, "ARHIVA_LOG");
@@ -199,8 +189,6 @@ TEST_F(CheckOpen, AFileStillLockedAfterTheRetryGivesWarning30) {
               "Nemate dozvolljen pristup datoteci", Icon::exclamation, ok_only, "OK"}},
             "Disk Error");
     }
-    done.count_down();
-    holder.join();
 }
 
 TEST(StandardWarning, ShowsEachWarningAsDeclared) {

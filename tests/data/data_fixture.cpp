@@ -68,4 +68,22 @@ File& DataTest::opened(FileId f) {
     return fl;
 }
 
+TableLock::TableLock(const std::string& table)
+    : holder_([this, table] {
+          File& kw = file(FileId::kwbrowse);
+          kw.open();
+          kw.send("LOCK TABLES " + table + " WRITE");
+          locked_.count_down();
+          release_.wait();
+          kw.send("UNLOCK TABLES");
+          close_thread_files();
+      }) {
+    locked_.wait();
+}
+
+TableLock::~TableLock() {
+    release_.count_down();
+    holder_.join();
+}
+
 } // namespace zorozo::data::testing

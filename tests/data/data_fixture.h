@@ -8,7 +8,9 @@
 #include "db_env.h"
 
 #include <gtest/gtest.h>
+#include <latch>
 #include <string>
+#include <thread>
 
 namespace zorozo::data::testing {
 
@@ -19,6 +21,21 @@ ConnectionSettings server_settings(const ::zorozo::testing::DbEnv& db);
 // calling thread on app_reg.kwbrowse), then closes that file again.
 // Returns the error number of the first failing statement, 0 when all ran.
 int admin(std::initializer_list<std::string> statements);
+
+// Holds a write lock on a table from another session (a thread of its own
+// with its own connection) for as long as it lives.
+class TableLock {
+public:
+    explicit TableLock(const std::string& table);
+    ~TableLock();
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+
+private:
+    std::latch locked_{1};
+    std::latch release_{1};
+    std::thread holder_;
+};
 
 class DataTest : public ::testing::Test {
 protected:
