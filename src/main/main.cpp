@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,38 +38,19 @@ bool has_display() {
     return false;
 }
 
-// Plays SCRIPT; the arguments after --play are options of the player first
-// (--headless, --snaps DIR), then the program's own.
-int play(int& argc, char** argv, std::vector<std::string> args) {
-    const std::string script = args.front();
-    bool headless = false;
-    std::string snaps;
-    std::size_t i = 1;
-    for (; i < args.size(); ++i) {
-        if (args[i] == "--headless") {
-            headless = true;
-        } else if (args[i] == "--snaps" && i + 1 < args.size()) {
-            snaps = args[++i];
-        } else {
-            break;
-        }
-    }
-    std::vector<std::string> program_args(args.begin() + i, args.end());
-    std::ifstream in(script);
-    if (!in) {
-        std::printf("FAILED at line 0: cannot read %s\n", script.c_str());
-        return testing::play_failed;
+// Plays SCRIPT; the player's options (--headless, --snaps DIR) may stand
+// anywhere after it, the other words are the program's own arguments.
+int play(int& argc, char** argv, const std::vector<std::string>& args) {
+    qtview::PlayerOptions player =
+        qtview::take_player_options(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!player.headless && !has_display()) {
+        std::fprintf(stderr, "zorozo: no display, playing without drawing (--headless)\n");
+        player.headless = true;
     }
     testing::PlayOptions options;
-    options.program = [program_args] { app::main_frame(program_args); };
+    options.program = [program_args = player.rest] { app::main_frame(program_args); };
     options.program_name = "MAIN";
-    if (headless || !has_display()) {
-        if (!headless) {
-            std::fprintf(stderr, "zorozo: no display, playing without drawing (--headless)\n");
-        }
-        return testing::play_stream(in, options);
-    }
-    return qtview::play_drawn(argc, argv, in, options, snaps);
+    return qtview::play_file(argc, argv, args.front(), player, options);
 }
 
 } // namespace

@@ -9,8 +9,8 @@
 #include "platform/testing/player.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,29 +29,14 @@ void sample() {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool headless = false;
-    std::string snaps;
-    std::string script;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--headless") {
-            headless = true;
-        } else if (a == "--snaps" && i + 1 < argc) {
-            snaps = argv[++i];
-        } else {
-            script = a;
-        }
-    }
-    std::ifstream in(script);
-    if (!in) {
-        std::printf("FAILED at line 0: cannot read %s\n", script.c_str());
+    const auto player =
+        qtview::take_player_options(std::vector<std::string>(argv + 1, argv + argc));
+    if (player.rest.size() != 1) {
+        std::fprintf(stderr, "usage: messages-sample [--headless] [--snaps DIR] SCRIPT\n");
         return testing::play_failed;
     }
     testing::PlayOptions options;
     options.program = sample;
     options.program_name = "PORUKE";
-    if (headless) {
-        return testing::play_stream(in, options);
-    }
-    return qtview::play_drawn(argc, argv, in, options, snaps);
+    return qtview::play_file(argc, argv, player.rest.front(), player, options);
 }

@@ -11,8 +11,9 @@
 #include "platform/testing/player.h"
 #include "platform/testing/sample_program.h"
 
-#include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -28,18 +29,14 @@ int usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool headless = false;
+    const auto player =
+        qtview::take_player_options(std::vector<std::string>(argv + 1, argv + argc));
     std::string program = "sample";
-    std::string snaps;
     std::string script;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--headless") {
-            headless = true;
-        } else if (a == "--program" && i + 1 < argc) {
-            program = argv[++i];
-        } else if (a == "--snaps" && i + 1 < argc) {
-            snaps = argv[++i];
+    for (std::size_t i = 0; i < player.rest.size(); ++i) {
+        const std::string& a = player.rest[i];
+        if (a == "--program" && i + 1 < player.rest.size()) {
+            program = player.rest[++i];
         } else if (script.empty() && !a.empty() && a[0] != '-') {
             script = a;
         } else {
@@ -48,11 +45,6 @@ int main(int argc, char** argv) {
     }
     if (script.empty() || (program != "gallery" && program != "sample" && program != "frame")) {
         return usage();
-    }
-    std::ifstream in(script);
-    if (!in) {
-        std::cout << "FAILED at line 0: cannot read " << script << '\n';
-        return testing::play_failed;
     }
     testing::PlayOptions options;
     if (program == "frame") {
@@ -65,8 +57,5 @@ int main(int argc, char** argv) {
         options.program = testing::sample_program;
         options.program_name = "UZORAK";
     }
-    if (headless) {
-        return testing::play_stream(in, options);
-    }
-    return qtview::play_drawn(argc, argv, in, options, snaps);
+    return qtview::play_file(argc, argv, script, player, options);
 }

@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QPixmap>
 #include <cstdio>
+#include <fstream>
 #include <thread>
 
 namespace zorozo::qtview {
@@ -65,6 +66,33 @@ int play_drawn(int& argc, char** argv, std::istream& script, testing::PlayOption
     window::set_backend(nullptr);
     view.reset();
     return code;
+}
+
+PlayerOptions take_player_options(const std::vector<std::string>& args) {
+    PlayerOptions out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--headless") {
+            out.headless = true;
+        } else if (args[i] == "--snaps" && i + 1 < args.size()) {
+            out.snaps = args[++i];
+        } else {
+            out.rest.push_back(args[i]);
+        }
+    }
+    return out;
+}
+
+int play_file(int& argc, char** argv, const std::string& script, const PlayerOptions& player,
+              testing::PlayOptions options) {
+    std::ifstream in(script);
+    if (!in) {
+        std::printf("FAILED at line 0: cannot read %s\n", script.c_str());
+        return testing::play_failed;
+    }
+    if (player.headless) {
+        return testing::play_stream(in, options);
+    }
+    return play_drawn(argc, argv, in, options, player.snaps);
 }
 
 } // namespace zorozo::qtview
