@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace zorozo::data::testing {
 namespace {

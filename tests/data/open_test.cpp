@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace zorozo::data::testing {
 namespace {
